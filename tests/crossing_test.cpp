@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "cast/roles.hpp"
-#include "cout_capture.hpp"
+#include "support.hpp"
 
 namespace river {
 namespace {
@@ -49,6 +49,15 @@ TEST(SailAcross, WritesTheBlockOfEachVerdict) {
        "Mother and Thief are trying sail across together\n"
        "leaving Son 2 behind.\n"
        "Thief is left with a family member without policeman's presence.\n"
+       "ERROR: Violation of game rules\n"
+       "\n"
+       "\n"},
+      // Only the first sailor's rule runs: the Thief's refuses Mother without a reason line.
+      {&t,
+       &m,
+       {},
+       "Thief and Mother are trying sail across together\n"
+       "leaving behind.\n"
        "ERROR: Violation of game rules\n"
        "\n"
        "\n"},

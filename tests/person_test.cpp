@@ -5,22 +5,15 @@
 
 #include <initializer_list>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "cast/roles.hpp"
-#include "cout_capture.hpp"
+#include "support.hpp"
 
 namespace river {
 namespace {
 
 const std::string kThiefLine = "Thief is left with a family member without policeman's presence.\n";
-
-// A character that keeps the rule every role falls back on.
-class Plain final : public Operator {
- public:
-  explicit Plain(std::string given_name) : Operator(std::move(given_name)) {}
-};
 
 TEST(ListContains, MatchesWholeNamesExactly) {
   const NameList names{"Son 1", "Thief "};

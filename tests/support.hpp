@@ -1,10 +1,13 @@
-// Collects what the code under test writes to standard output.
+// Helpers shared by the tests.
 #pragma once
 
 #include <iostream>
 #include <sstream>
 #include <streambuf>
 #include <string>
+#include <utility>
+
+#include "cast/person.hpp"
 
 namespace river {
 
@@ -21,6 +24,12 @@ class CoutCapture {
  private:
   std::ostringstream buffer;
   std::streambuf* saved;
+};
+
+// A character with no rule of its own: the rules know a companion only by its name.
+class Plain final : public Operator {
+ public:
+  explicit Plain(std::string given_name) : Operator(std::move(given_name)) {}
 };
 
 }  // namespace river
