@@ -11,6 +11,11 @@
 
 namespace river {
 
+inline const std::string kFatherLine = "Father is left with daughter without mother's presence.\n";
+inline const std::string kMotherLine = "Mother is left with son without father's presence.\n";
+inline const std::string kThiefLine =
+    "Thief is left with a family member without policeman's presence.\n";
+
 // Redirects std::cout into a buffer for as long as it lives.
 class CoutCapture {
  public:
@@ -18,7 +23,6 @@ class CoutCapture {
   CoutCapture(const CoutCapture&) = delete;
   CoutCapture& operator=(const CoutCapture&) = delete;
   ~CoutCapture() { std::cout.rdbuf(saved); }
-
   [[nodiscard]] std::string text() const { return buffer.str(); }
 
  private:
