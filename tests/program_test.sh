@@ -1,23 +1,36 @@
 #!/bin/sh
-# Runs the built program as a user would and checks what it writes and how it exits.
-#   program_test.sh report PROGRAM EXPECTED   the report matches EXPECTED byte for byte
-#   program_test.sh full PROGRAM              standard output on a full device
-#   program_test.sh closed PROGRAM            standard output closed
+# Runs the program as its users do and checks what it writes and how it exits.
+#   program_test.sh report PROGRAM EXPECTED    the report matches EXPECTED byte for byte
+#   program_test.sh full PROGRAM               standard output on a full device
+#   program_test.sh closed PROGRAM             standard output closed
+#   program_test.sh installed CMAKE BUILD_DIR EXPECTED
+#                                              installed into a fresh prefix, the program reports
+#                                              as built and its manual page is in place
 set -u
 mode=$1
-program=$2
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
-  echo "--- standard error:" >&2
-  cat "$work/err" >&2
+  if [ -s "$work/err" ]; then
+    echo "--- standard error:" >&2
+    cat "$work/err" >&2
+  fi
   exit 1
 }
 
+check_report() {
+  # Arguments are ignored.
+  "$1" --help extra >"$work/out" 2>"$work/err"
+  status=$?
+  [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
+  [ ! -s "$work/err" ] || fail "standard error is not empty"
+  cmp "$work/out" "$2" || { diff "$2" "$work/out" >&2; fail "report differs"; }
+}
+
 # A failed write must end in status 1 and one line on standard error naming the reason.
-expect_write_error() {
+check_write_error() {
   [ "$1" -eq 1 ] || fail "exit status $1, expected 1"
   printf 'river-crossing: write error: %s\n' "$2" | cmp -s - "$work/err" ||
     fail "standard error is not the write-error line for: $2"
@@ -25,20 +38,20 @@ expect_write_error() {
 
 case $mode in
   report)
-    # Arguments are ignored.
-    "$program" --help extra >"$work/out" 2>"$work/err"
-    status=$?
-    [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
-    [ ! -s "$work/err" ] || fail "standard error is not empty"
-    cmp "$work/out" "$3" || { diff "$3" "$work/out" >&2; fail "report differs"; }
+    check_report "$2" "$3"
     ;;
   full)
-    "$program" >/dev/full 2>"$work/err"
-    expect_write_error $? "No space left on device"
+    "$2" >/dev/full 2>"$work/err"
+    check_write_error $? "No space left on device"
     ;;
   closed)
-    "$program" >&- 2>"$work/err"
-    expect_write_error $? "Bad file descriptor"
+    "$2" >&- 2>"$work/err"
+    check_write_error $? "Bad file descriptor"
+    ;;
+  installed)
+    "$2" --install "$3" --prefix "$work/prefix" >"$work/err" 2>&1 || fail "install failed"
+    check_report "$work/prefix/bin/river-crossing" "$4"
+    [ -s "$work/prefix/share/man/man1/river-crossing.1" ] || fail "manual page not installed"
     ;;
   *)
     echo "unknown mode: $mode" >&2
