@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "cast/person.hpp"
 #include "cast/roles.hpp"
 #include "support.hpp"
 

@@ -5,6 +5,8 @@
 
 #include <vector>
 
+#include "cast/person.hpp"
+
 namespace river {
 namespace {
 

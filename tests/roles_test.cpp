@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "cast/person.hpp"
 #include "support.hpp"
 
 namespace river {

@@ -1,5 +1,7 @@
 #include "cast/family.hpp"
 
+#include "cast/person.hpp"
+
 namespace river {
 
 bool fatherAloneWithDaughters(const NameList& bank) {

@@ -2,12 +2,14 @@
 
 #include <algorithm>
 #include <iostream>
+#include <string>
+#include <string_view>
 #include <utility>
 
 namespace river {
 
 bool listContains(const NameList& names, std::string_view name) {
-  return std::find(names.begin(), names.end(), name) != names.end();
+  return std::ranges::find(names, name) != names.end();
 }
 
 bool thiefUnguarded(const NameList& bank) {

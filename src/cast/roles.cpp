@@ -1,10 +1,12 @@
 #include "cast/roles.hpp"
 
 #include <iostream>
+#include <string>
 #include <string_view>
 #include <utility>
 
 #include "cast/family.hpp"
+#include "cast/person.hpp"
 
 namespace river {
 namespace {

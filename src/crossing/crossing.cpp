@@ -2,6 +2,8 @@
 
 #include <iostream>
 
+#include "cast/person.hpp"
+
 namespace river {
 
 void sailAcross(const Person& first, const Person& second, const NameList& remaining_people) {
