@@ -1,15 +1,27 @@
 #!/bin/sh
-# Runs the program as its users do and checks what it writes and how it exits.
-#   program_test.sh report PROGRAM EXPECTED    the report matches EXPECTED byte for byte
-#   program_test.sh full PROGRAM               standard output on a full device
-#   program_test.sh closed PROGRAM             standard output closed
-#   program_test.sh installed CMAKE BUILD_DIR EXPECTED
-#                                              installed into a fresh prefix, the program reports
-#                                              as built and its manual page is in place
+# Runs the program as its users do and checks what it writes and how it exits. PROGRAM... is the
+# program's command: its path, after the emulator that runs it where it is built for another
+# platform.
+#   program_test.sh report EXPECTED PROGRAM...   the report matches EXPECTED byte for byte
+#   program_test.sh full PROGRAM...              standard output on a full device
+#   program_test.sh closed PROGRAM...            standard output closed
+#   program_test.sh installed CMAKE BUILD_DIR EXPECTED NAME [EMULATOR...]
+#                                                installed into a fresh prefix, the program NAME
+#                                                reports as built and its manual page is in place
+# LINE_END=crlf in the environment: the program writes the line ends of Windows text streams.
 set -u
 mode=$1
+shift
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
+case ${LINE_END:-lf} in
+  lf) cr='' ;;
+  crlf) cr=$(printf '\r') ;;
+  *)
+    echo "unknown LINE_END: $LINE_END" >&2
+    exit 2
+    ;;
+esac
 
 fail() {
   echo "FAIL: $*" >&2
@@ -20,37 +32,46 @@ fail() {
   exit 1
 }
 
+# check_report EXPECTED PROGRAM...
 check_report() {
+  expected=$1
+  shift
   # Arguments are ignored.
-  "$1" --help extra >"$work/out" 2>"$work/err"
+  "$@" --help extra >"$work/out" 2>"$work/err"
   status=$?
   [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
   [ ! -s "$work/err" ] || fail "standard error is not empty"
-  cmp "$work/out" "$2" || { diff "$2" "$work/out" >&2; fail "report differs"; }
+  sed "s/\$/$cr/" "$expected" >"$work/expected"
+  cmp "$work/out" "$work/expected" || {
+    diff "$work/expected" "$work/out" >&2
+    fail "report differs"
+  }
 }
 
 # A failed write must end in status 1 and one line on standard error naming the reason.
 check_write_error() {
   [ "$1" -eq 1 ] || fail "exit status $1, expected 1"
-  printf 'river-crossing: write error: %s\n' "$2" | cmp -s - "$work/err" ||
+  printf 'river-crossing: write error: %s%s\n' "$2" "$cr" | cmp -s - "$work/err" ||
     fail "standard error is not the write-error line for: $2"
 }
 
 case $mode in
   report)
-    check_report "$2" "$3"
+    check_report "$@"
     ;;
   full)
-    "$2" >/dev/full 2>"$work/err"
+    "$@" >/dev/full 2>"$work/err"
     check_write_error $? "No space left on device"
     ;;
   closed)
-    "$2" >&- 2>"$work/err"
+    "$@" >&- 2>"$work/err"
     check_write_error $? "Bad file descriptor"
     ;;
   installed)
-    "$2" --install "$3" --prefix "$work/prefix" >"$work/err" 2>&1 || fail "install failed"
-    check_report "$work/prefix/bin/river-crossing" "$4"
+    cmake=$1 build=$2 expected=$3 name=$4
+    shift 4
+    "$cmake" --install "$build" --prefix "$work/prefix" >"$work/err" 2>&1 || fail "install failed"
+    check_report "$expected" "$@" "$work/prefix/bin/$name"
     [ -s "$work/prefix/share/man/man1/river-crossing.1" ] || fail "manual page not installed"
     ;;
   *)
