@@ -18,6 +18,7 @@ TEST(FamilyChecks, NeedTheParentWithAChildAndWithoutTheOtherParent) {
   const std::vector<Case> cases{
       {{"Father", "Daughter 2"}, true, false},
       {{"Son 2", "Mother"}, false, true},
+      {{"Mother", "Son 1"}, false, true},
       {{"Father", "Son 1", "Mother", "Daughter 1"}, false, false},
       {{"Father", "Son 1"}, false, false},
       {{"Mother", "Daughter 1"}, false, false},

@@ -33,12 +33,14 @@ TEST(RoleRules, RunTheirTestsInOrderAndWriteTheirReason) {
       // Mother and Father compare a prefix first, then the bank, then fall back on the rule that
       // guards the Thief on the raft and on the bank.
       {&m, "Sonny", father_with_daughter, false, kMotherLine},
+      {&m, "Sot", {}, true, ""},  // the prefix is three letters, no fewer
       {&m, "Thief", father_with_daughter, false, kFatherLine},
       {&m, "Thief", {}, false, kThiefLine},
       {&m, "Father", {"Daughter 1", "Son 1", "Policeman", "Thief"}, true, ""},
       {&m, "Thief", {"Thief", "Son 2"}, false, kThiefLine},  // two reasons, one line
       {&m, "Thief ", {}, true, ""},
       {&f, "Dauphin", mother_with_son, false, kFatherLine},
+      {&f, "Da", {}, true, ""},  // a name shorter than the prefix does not match it
       {&f, "Son 1", mother_with_son, false, kMotherLine},
       {&f, "Mother", {"Thief", "Son 1"}, false, kThiefLine},
       // The others compare whole names and read the bank only with a parent as companion.
