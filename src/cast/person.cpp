@@ -9,7 +9,7 @@
 namespace river {
 
 bool listContains(const NameList& names, std::string_view name) {
-  return std::ranges::find(names, name) != names.end();
+  return std::find(names.begin(), names.end(), name) != names.end();
 }
 
 bool thiefUnguarded(const NameList& bank) {
