@@ -1,0 +1,92 @@
+# How the program is installed, and the package CPack makes of the install. RIVER_PACKAGE picks the
+# layout:
+#   (empty)  a plain install under CMAKE_INSTALL_PREFIX: bin/ and share/man/man1/
+#   deb      a Debian package: /usr/games, a compressed manual page, copyright and changelog
+#   archive  one folder to unpack and run from: the program, the README and, but on Windows, the
+#            manual page
+include(GNUInstallDirs)
+
+configure_file(docs/river-crossing.1.in river-crossing.1 @ONLY)
+set(river_manual "${PROJECT_BINARY_DIR}/river-crossing.1")
+
+if(RIVER_PACKAGE STREQUAL "")
+  install(TARGETS river-crossing)
+  install(FILES "${river_manual}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  return()
+elseif(NOT RIVER_PACKAGE MATCHES "^(deb|archive)$")
+  message(FATAL_ERROR "RIVER_PACKAGE is '${RIVER_PACKAGE}': deb, archive or empty")
+endif()
+
+# What ships is the program as the build made it, stripped, also of the compiler's notes
+# (.comment), which Debian counts as unneeded.
+set(strip_options --strip-all)
+if(NOT WIN32)
+  list(APPEND strip_options --remove-section=.comment)
+endif()
+add_custom_command(TARGET river-crossing POST_BUILD
+  COMMAND "${CMAKE_STRIP}" ${strip_options} "$<TARGET_FILE:river-crossing>" VERBATIM)
+
+# Packages are the same whatever the builder's umask, and the same from any clone.
+set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
+  OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CPACK_PACKAGE_VENDOR "The river-crossing authors")
+# No contact address has been set up yet: .invalid is the name that can never reach anybody.
+set(CPACK_PACKAGE_CONTACT "The river-crossing authors <authors@river-crossing.invalid>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${PROJECT_DESCRIPTION}")
+
+if(RIVER_PACKAGE STREQUAL "archive")
+  string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}-${CMAKE_SYSTEM_NAME}" system)
+  set(CPACK_PACKAGE_FILE_NAME "${PROJECT_NAME}-${PROJECT_VERSION}-${system}")
+  set(CPACK_GENERATOR TGZ)
+  install(TARGETS river-crossing DESTINATION .)
+  install(FILES README.md DESTINATION .)
+  if(WIN32)
+    set(CPACK_GENERATOR ZIP)
+  else()
+    install(FILES "${river_manual}" DESTINATION .)
+  endif()
+else()
+  set(doc "${CMAKE_INSTALL_DATAROOTDIR}/doc/${PROJECT_NAME}")
+  set(gzip gzip -9 --no-name)
+  execute_process(COMMAND ${gzip} INPUT_FILE "${river_manual}"
+    OUTPUT_FILE "${PROJECT_BINARY_DIR}/river-crossing.1.gz" COMMAND_ERROR_IS_FATAL ANY)
+  execute_process(
+    COMMAND sh "${PROJECT_SOURCE_DIR}/packaging/debian-changelog" CHANGELOG.md
+            "${PROJECT_VERSION}" "${CPACK_PACKAGE_CONTACT}"
+    COMMAND ${gzip} OUTPUT_FILE "${PROJECT_BINARY_DIR}/changelog.gz"
+    WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" COMMAND_ERROR_IS_FATAL ANY)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
+    CHANGELOG.md packaging/debian-changelog)
+
+  # Debian keeps games in /usr/games.
+  install(TARGETS river-crossing DESTINATION games)
+  install(FILES "${PROJECT_BINARY_DIR}/river-crossing.1.gz"
+    DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  install(FILES packaging/copyright "${PROJECT_BINARY_DIR}/changelog.gz" DESTINATION "${doc}")
+  install(FILES packaging/lintian-overrides
+    DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides" RENAME "${PROJECT_NAME}")
+
+  set(CPACK_GENERATOR DEB)
+  set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+  set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+  set(CPACK_DEBIAN_PACKAGE_ARCHITECTURE "${RIVER_DEB_ARCH}")
+  set(CPACK_DEBIAN_PACKAGE_SECTION games)
+  set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+  set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
+Eight characters stand on one bank of a river: Mother, Father, two
+daughters, two sons, a Policeman and a Thief. Two at a time cross on a
+raft that only Mother, Father and the Policeman can operate, and nobody
+may be left with a forbidden group: Father with a daughter without
+Mother, Mother with a son without Father, or the Thief with the family
+without the Policeman.
+
+river-crossing plays five trial crossings and prints, for each, who tries
+to cross, who stays behind and the verdict.]])
+  set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/deb-depends.cmake")
+  set(CPACK_RIVER_BINARY_DIR "${PROJECT_BINARY_DIR}")
+  set(CPACK_RIVER_PROGRAM "${PROJECT_BINARY_DIR}/river-crossing")
+  if(CMAKE_CROSSCOMPILING)
+    set(CPACK_RIVER_LIBRARY_DIRS "${CMAKE_FIND_ROOT_PATH}/lib")
+  endif()
+endif()
+include(CPack)
