@@ -26,7 +26,7 @@ endif()
 add_custom_command(TARGET river-crossing POST_BUILD
   COMMAND "${CMAKE_STRIP}" ${strip_options} "$<TARGET_FILE:river-crossing>" VERBATIM)
 
-# Packages are the same whatever the builder's umask, and the same from any clone.
+# The folders a package makes are the same whatever the umask of the one who builds it.
 set(CMAKE_INSTALL_DEFAULT_DIRECTORY_PERMISSIONS
   OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
 set(CPACK_PACKAGE_VENDOR "The river-crossing authors")
