@@ -8,6 +8,9 @@
 #   program_test.sh installed CMAKE BUILD_DIR EXPECTED NAME [EMULATOR...]
 #                                                installed into a fresh prefix, the program NAME
 #                                                reports as built and its manual page is in place
+#   program_test.sh dlls OBJDUMP PROGRAM         a Windows program loads no MinGW runtime DLL
+#   program_test.sh manual PAGE                  man renders PAGE without a warning; exits 77,
+#                                                CTest's "skipped", where there is no man
 # LINE_END=crlf in the environment: the program writes the line ends of Windows text streams.
 set -u
 mode=$1
@@ -73,6 +76,21 @@ case $mode in
     "$cmake" --install "$build" --prefix "$work/prefix" >"$work/err" 2>&1 || fail "install failed"
     check_report "$expected" "$@" "$work/prefix/bin/$name"
     [ -s "$work/prefix/share/man/man1/river-crossing.1" ] || fail "manual page not installed"
+    ;;
+  dlls)
+    headers=$("$1" -p "$2" 2>"$work/err") || fail "$1 cannot read $2"
+    dlls=$(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p')
+    [ -n "$dlls" ] || fail "$1 names no DLL that $2 loads"
+    runtime=$(printf '%s\n' "$dlls" | grep -iE '^(libstdc|libgcc|libwinpthread)') &&
+      fail "$2 loads $runtime"
+    ;;
+  manual)
+    command -v man >/dev/null || {
+      echo "SKIPPED: no man command to render $1 (Debian package man-db)"
+      exit 77
+    }
+    man --warnings -l "$1" >/dev/null 2>"$work/err" || fail "man cannot render $1"
+    [ ! -s "$work/err" ] || fail "man warns about $1"
     ;;
   *)
     echo "unknown mode: $mode" >&2
