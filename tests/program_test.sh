@@ -81,8 +81,9 @@ case $mode in
     headers=$("$1" -p "$2" 2>"$work/err") || fail "$1 cannot read $2"
     dlls=$(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p')
     [ -n "$dlls" ] || fail "$1 names no DLL that $2 loads"
-    runtime=$(printf '%s\n' "$dlls" | grep -iE '^(libstdc|libgcc|libwinpthread)') &&
+    if runtime=$(printf '%s\n' "$dlls" | grep -iE '^(libstdc|libgcc|libwinpthread)'); then
       fail "$2 loads $runtime"
+    fi
     ;;
   manual)
     command -v man >/dev/null || {
