@@ -1,6 +1,7 @@
 #include "crossing/crossing.hpp"
 
 #include <iostream>
+#include <string>
 
 #include "cast/person.hpp"
 
