@@ -2,10 +2,21 @@
 # layout:
 #   (empty)  a plain install under CMAKE_INSTALL_PREFIX: bin/ and share/man/man1/
 #   deb      a Debian package: /usr/games, a compressed manual page, copyright and changelog
-#   archive  one folder to unpack and run from: the program, the README and, but on Windows, the
-#            manual page
+#   archive  one folder to unpack and run from: the program, the README, the LICENSE and, but on
+#            Windows, the manual page
 include(GNUInstallDirs)
 
+# The manual page carries the version and the date of the newest release, which CHANGELOG.md, the
+# one place a release is dated, names first.
+file(STRINGS CHANGELOG.md river_releases REGEX "^## ")
+list(GET river_releases 0 river_newest)
+if(NOT river_newest MATCHES "^## ([^ ]+) - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$"
+   OR NOT CMAKE_MATCH_1 STREQUAL PROJECT_VERSION)
+  message(FATAL_ERROR "The newest release in CHANGELOG.md is '${river_newest}', not "
+    "'## ${PROJECT_VERSION} - YYYY-MM-DD'")
+endif()
+set(RIVER_RELEASE_DATE "${CMAKE_MATCH_2}")
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
 configure_file(docs/river-crossing.1.in river-crossing.1 @ONLY)
 set(river_manual "${PROJECT_BINARY_DIR}/river-crossing.1")
 
@@ -40,7 +51,7 @@ if(RIVER_PACKAGE STREQUAL "archive")
   set(CPACK_GENERATOR TGZ)
   set(CPACK_POST_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/archive-repack.cmake")
   install(TARGETS river-crossing DESTINATION .)
-  install(FILES README.md DESTINATION .)
+  install(FILES README.md LICENSE DESTINATION .)
   if(WIN32)
     set(CPACK_GENERATOR ZIP)
   else()
@@ -56,8 +67,7 @@ else()
             "${PROJECT_VERSION}" "${CPACK_PACKAGE_CONTACT}"
     COMMAND ${gzip} OUTPUT_FILE "${PROJECT_BINARY_DIR}/changelog.gz"
     WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" COMMAND_ERROR_IS_FATAL ANY)
-  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
-    CHANGELOG.md packaging/debian-changelog)
+  set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/debian-changelog)
 
   # Debian keeps games in /usr/games.
   install(TARGETS river-crossing DESTINATION games)
@@ -74,15 +84,20 @@ else()
   set(CPACK_DEBIAN_PACKAGE_SECTION games)
   set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
   set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [[
-Eight characters stand on one bank of a river: Mother, Father, two
-daughters, two sons, a Policeman and a Thief. Two at a time cross on a
-raft that only Mother, Father and the Policeman can operate, and nobody
-may be left with a forbidden group: Father with a daughter without
-Mother, Mother with a son without Father, or the Thief with the family
-without the Policeman.
+Eight characters stand on one bank of a river: Mother, Father, Daughter 1
+and 2, Son 1 and 2, a Policeman and a Thief. Two cross at a time on a raft
+that only Mother, Father and the Policeman can operate. A crossing is
+refused when it breaks one of three rules, each named by the line the
+program prints:
+  Father is left with daughter without mother's presence.
+  Mother is left with son without father's presence.
+  Thief is left with a family member without policeman's presence.
+So Father never crosses with a daughter, nor Mother with a son, and the
+Thief crosses only with the Policeman. Of the two who try to cross, only
+the first one's rule is consulted.
 
-river-crossing plays five trial crossings and prints, for each, who tries
-to cross, who stays behind and the verdict.]])
+river-crossing plays five trial crossings, each from the full bank, and
+prints who tries to cross, who stays behind and the verdict.]])
   set(CPACK_PROJECT_CONFIG_FILE "${PROJECT_SOURCE_DIR}/cmake/deb-depends.cmake")
   set(CPACK_RIVER_BINARY_DIR "${PROJECT_BINARY_DIR}")
   set(CPACK_RIVER_PROGRAM "${PROJECT_BINARY_DIR}/river-crossing")
