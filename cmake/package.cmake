@@ -64,7 +64,7 @@ else()
     OUTPUT_FILE "${PROJECT_BINARY_DIR}/river-crossing.1.gz" COMMAND_ERROR_IS_FATAL ANY)
   execute_process(
     COMMAND sh "${PROJECT_SOURCE_DIR}/packaging/debian-changelog" CHANGELOG.md
-            "${PROJECT_VERSION}" "${CPACK_PACKAGE_CONTACT}"
+            "${CPACK_PACKAGE_CONTACT}"
     COMMAND ${gzip} OUTPUT_FILE "${PROJECT_BINARY_DIR}/changelog.gz"
     WORKING_DIRECTORY "${PROJECT_SOURCE_DIR}" COMMAND_ERROR_IS_FATAL ANY)
   set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS packaging/debian-changelog)
