@@ -1,9 +1,11 @@
 # How the program is installed, and the package CPack makes of the install. RIVER_PACKAGE picks the
 # layout:
-#   (empty)  a plain install under CMAKE_INSTALL_PREFIX: bin/ and share/man/man1/
+#   (empty)  a plain install under CMAKE_INSTALL_PREFIX: bin/ and share/man/man6/
 #   deb      a Debian package: /usr/games, a compressed manual page, copyright and changelog
-#   archive  one folder to unpack and run from: the program, the README, the LICENSE and, but on
-#            Windows, the manual page
+#   archive  one folder to unpack and run from: the program, linked statically, the README, the
+#            LICENSE, the notices of the other projects' code linked into it (licenses/) and, but
+#            on Windows, the manual page
+# The program is a game, so its manual page is in section 6, as in /usr/games.
 include(GNUInstallDirs)
 
 # The manual page carries the version and the date of the newest release, which CHANGELOG.md, the
@@ -17,12 +19,12 @@ if(NOT river_newest MATCHES "^## ([^ ]+) - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9
 endif()
 set(RIVER_RELEASE_DATE "${CMAKE_MATCH_2}")
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
-configure_file(docs/river-crossing.1.in river-crossing.1 @ONLY)
-set(river_manual "${PROJECT_BINARY_DIR}/river-crossing.1")
+configure_file(docs/river-crossing.6.in river-crossing.6 @ONLY)
+set(river_manual "${PROJECT_BINARY_DIR}/river-crossing.6")
 
 if(RIVER_PACKAGE STREQUAL "")
   install(TARGETS river-crossing)
-  install(FILES "${river_manual}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  install(FILES "${river_manual}" DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
   return()
 elseif(NOT RIVER_PACKAGE MATCHES "^(deb|archive)$")
   message(FATAL_ERROR "RIVER_PACKAGE is '${RIVER_PACKAGE}': deb, archive or empty")
@@ -49,9 +51,14 @@ if(RIVER_PACKAGE STREQUAL "archive")
   string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}-${CMAKE_SYSTEM_NAME}" system)
   set(CPACK_PACKAGE_FILE_NAME "${PROJECT_NAME}-${PROJECT_VERSION}-${system}")
   set(CPACK_GENERATOR TGZ)
-  set(CPACK_POST_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/archive-repack.cmake")
+  # The linker's map names every file it linked in: the notices are taken from what it used.
+  set(map "${PROJECT_BINARY_DIR}/river-crossing.map")
+  target_link_options(river-crossing PRIVATE -static "LINKER:-Map=${map}")
   install(TARGETS river-crossing DESTINATION .)
   install(FILES README.md LICENSE DESTINATION .)
+  install(CODE "execute_process(COMMAND sh \"${PROJECT_SOURCE_DIR}/packaging/notices\" \"${map}\"
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/licenses\" ${PROJECT_VERSION}
+    COMMAND_ERROR_IS_FATAL ANY)")
   if(WIN32)
     set(CPACK_GENERATOR ZIP)
   else()
@@ -61,7 +68,7 @@ else()
   set(doc "${CMAKE_INSTALL_DATAROOTDIR}/doc/${PROJECT_NAME}")
   set(gzip gzip -9 --no-name)
   execute_process(COMMAND ${gzip} INPUT_FILE "${river_manual}"
-    OUTPUT_FILE "${PROJECT_BINARY_DIR}/river-crossing.1.gz" COMMAND_ERROR_IS_FATAL ANY)
+    OUTPUT_FILE "${PROJECT_BINARY_DIR}/river-crossing.6.gz" COMMAND_ERROR_IS_FATAL ANY)
   execute_process(
     COMMAND sh "${PROJECT_SOURCE_DIR}/packaging/debian-changelog" CHANGELOG.md
             "${CPACK_PACKAGE_CONTACT}"
@@ -71,8 +78,8 @@ else()
 
   # Debian keeps games in /usr/games.
   install(TARGETS river-crossing DESTINATION games)
-  install(FILES "${PROJECT_BINARY_DIR}/river-crossing.1.gz"
-    DESTINATION "${CMAKE_INSTALL_MANDIR}/man1")
+  install(FILES "${PROJECT_BINARY_DIR}/river-crossing.6.gz"
+    DESTINATION "${CMAKE_INSTALL_MANDIR}/man6")
   install(FILES packaging/copyright "${PROJECT_BINARY_DIR}/changelog.gz" DESTINATION "${doc}")
   install(FILES packaging/lintian-overrides
     DESTINATION "${CMAKE_INSTALL_DATAROOTDIR}/lintian/overrides" RENAME "${PROJECT_NAME}")
@@ -105,4 +112,7 @@ prints who tries to cross, who stays behind and the verdict.]])
     set(CPACK_RIVER_LIBRARY_DIRS "${CMAKE_FIND_ROOT_PATH}/lib")
   endif()
 endif()
+# CPack counts a folder at the size its file system gives it, and so the Installed-Size of a
+# package: repack.cmake counts again as dpkg does, and makes each archive independent of it too.
+set(CPACK_POST_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/repack.cmake")
 include(CPack)

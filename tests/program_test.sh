@@ -75,7 +75,7 @@ case $mode in
     shift 4
     "$cmake" --install "$build" --prefix "$work/prefix" >"$work/err" 2>&1 || fail "install failed"
     check_report "$expected" "$@" "$work/prefix/bin/$name"
-    [ -s "$work/prefix/share/man/man1/river-crossing.1" ] || fail "manual page not installed"
+    [ -s "$work/prefix/share/man/man6/river-crossing.6" ] || fail "manual page not installed"
     ;;
   dlls)
     headers=$("$1" -p "$2" 2>"$work/err") || fail "$1 cannot read $2"
