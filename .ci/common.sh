@@ -1,24 +1,13 @@
 # What the CI scripts and scripts/dist share; sourced from the clone's top folder, never run.
 
-# Under CI when CI holds anything but nothing, false or 0: CI services set true, 1 or yes.
-on_ci() {
-  case ${CI:-} in
-    '' | false | 0) return 1 ;;
-    *) return 0 ;;
-  esac
+fail() {
+  echo "FAILED: $*" >&2
+  exit 1
 }
 
-# Whether a step that needs root privileges can run. Without them it fails the run under CI, and
-# is skipped with a message otherwise.
-can_run_as_root() {
-  ((EUID != 0)) || return 0
-  if on_ci; then
-    echo "FAILED: $1 needs root privileges" >&2
-    exit 1
-  fi
-  echo "SKIPPED: $1 needs root privileges"
-  return 1
-}
+# The supported Debian releases (.ci/releases), oldest first, and the one this machine runs.
+supported_releases() { sed -n 's/^\([a-z]*\) [0-9]*$/\1/p' .ci/releases; }
+this_release() { (. /etc/os-release && echo "${VERSION_CODENAME:-unknown}"); }
 
 # git, also as root in a clone that another user owns, where git would stop for "dubious
 # ownership": the clone is trusted for this one command, and nobody's configuration changes.
