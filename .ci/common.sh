@@ -1,3 +1,4 @@
+# shellcheck shell=bash
 # What the CI scripts and scripts/dist share; sourced from the clone's top folder, never run.
 
 fail() {
