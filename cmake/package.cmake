@@ -57,7 +57,7 @@ if(RIVER_PACKAGE STREQUAL "archive")
   install(TARGETS river-crossing DESTINATION .)
   install(FILES README.md LICENSE DESTINATION .)
   install(CODE "execute_process(COMMAND sh \"${PROJECT_SOURCE_DIR}/packaging/notices\" \"${map}\"
-    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/licenses\" ${PROJECT_VERSION}
+    \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/licenses\" ${PROJECT_VERSION} ${system}
     COMMAND_ERROR_IS_FATAL ANY)")
   if(WIN32)
     set(CPACK_GENERATOR ZIP)
