@@ -10,8 +10,6 @@ set(staged "${CPACK_TEMPORARY_DIRECTORY}")
 cmake_path(GET staged PARENT_PATH top)
 cmake_path(GET staged FILENAME folder)
 set(epoch "$ENV{SOURCE_DATE_EPOCH}")
-# A glob reads "[" in a folder's name (a clone in "[x]/") as the start of a class of characters.
-string(REPLACE "[" "[[]" top_pattern "${top}")
 
 foreach(archive IN LISTS CPACK_PACKAGE_FILES)
   if(archive MATCHES "\\.deb$")
@@ -19,7 +17,7 @@ foreach(archive IN LISTS CPACK_PACKAGE_FILES)
     file(REMOVE_RECURSE "${tree}")
     execute_process(COMMAND dpkg-deb --raw-extract "${archive}" "${tree}"
       COMMAND_ERROR_IS_FATAL ANY)
-    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${tree}" "${top_pattern}/deb-tree/*")
+    file(GLOB_RECURSE entries LIST_DIRECTORIES true RELATIVE "${tree}" "${tree}/*")
     set(kib 0)
     foreach(entry IN LISTS entries)
       if(entry MATCHES "^DEBIAN(/|$)")
@@ -44,7 +42,7 @@ foreach(archive IN LISTS CPACK_PACKAGE_FILES)
   if(archive MATCHES "\\.zip$")
     # A zip entry's time is local time, and zip reads it from the file.
     set(ENV{TZ} UTC)
-    file(GLOB_RECURSE entries RELATIVE "${top}" "${top_pattern}/${folder}/*")
+    file(GLOB_RECURSE entries RELATIVE "${top}" "${staged}/*")
     list(SORT entries)
     if(epoch)
       execute_process(COMMAND touch --no-dereference "--date=@${epoch}" ${entries}
