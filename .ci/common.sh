@@ -22,3 +22,20 @@ clone_into() {
   git clone -q --no-local --upload-pack="git -c safe.directory=$(printf %q "$PWD/.git") upload-pack" \
     "$PWD" "$1"
 }
+
+# The Debian archive and security archive that roots are made from, and the proxy that reaches
+# them: this machine's apt's, or RIVER_CI_MIRROR (URL and URL-security), and http_proxy.
+ci_mirrors() {
+  local targets mirror=${RIVER_CI_MIRROR:-} security='' proxy=${http_proxy:-}
+  # apt's own $(...) fields, not the shell's.
+  # shellcheck disable=SC2016
+  targets=$(apt-get indextargets --format '$(RELEASE) $(REPO_URI)' 'Identifier: Packages')
+  if [ -z "$mirror" ]; then
+    mirror=$(awk '$1 !~ /-/ { print $2; exit }' <<<"$targets")
+    security=$(awk '$1 ~ /-security$/ { print $2; exit }' <<<"$targets")
+  fi
+  mirror=${mirror:-http://deb.debian.org/debian}
+  security=${security:-${mirror%/}-security}
+  [ -n "$proxy" ] || eval "$(apt-config shell proxy Acquire::http::Proxy)"
+  echo "${mirror%/} ${security%/} $proxy"
+}
