@@ -18,7 +18,13 @@ if(NOT river_newest MATCHES "^## ([^ ]+) - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9
     "'## ${PROJECT_VERSION} - YYYY-MM-DD'")
 endif()
 set(RIVER_RELEASE_DATE "${CMAKE_MATCH_2}")
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
+# The Debian packages take their version from debian/changelog, made from CHANGELOG.md.
+file(STRINGS debian/changelog river_debian LIMIT_COUNT 1)
+if(NOT river_debian MATCHES "^river-crossing \\(${PROJECT_VERSION}\\) ")
+  message(FATAL_ERROR "debian/changelog is of '${river_debian}': packaging/debian-changelog makes "
+    "it again")
+endif()
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md debian/changelog)
 configure_file(docs/river-crossing.6.in river-crossing.6 @ONLY)
 set(river_manual "${PROJECT_BINARY_DIR}/river-crossing.6")
 

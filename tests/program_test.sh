@@ -5,10 +5,10 @@
 #   program_test.sh report EXPECTED PROGRAM...   the report matches EXPECTED byte for byte
 #   program_test.sh full PROGRAM...              standard output on a full device
 #   program_test.sh closed PROGRAM...            standard output closed
-#   program_test.sh installed CMAKE BUILD_DIR EXPECTED PATH [EMULATOR...]
+#   program_test.sh installed CMAKE BUILD_DIR EXPECTED PATH PAGE [EMULATOR...]
 #                                                installed into a fresh prefix, the program at
 #                                                PATH in it reports as built and its manual page
-#                                                is in place
+#                                                is at PAGE
 #   program_test.sh dlls OBJDUMP PROGRAM         a Windows program loads no MinGW runtime DLL
 #   program_test.sh manual PAGE                  man renders PAGE without a warning; exits 77,
 #                                                CTest's "skipped", where there is no man
@@ -72,11 +72,11 @@ case $mode in
     check_write_error $? "Bad file descriptor"
     ;;
   installed)
-    cmake=$1 build=$2 expected=$3 path=$4
-    shift 4
+    cmake=$1 build=$2 expected=$3 path=$4 page=$5
+    shift 5
     "$cmake" --install "$build" --prefix "$work/prefix" >"$work/err" 2>&1 || fail "install failed"
     check_report "$expected" "$@" "$work/prefix/$path"
-    [ -s "$work/prefix/share/man/man6/river-crossing.6" ] || fail "manual page not installed"
+    [ -s "$work/prefix/$page" ] || fail "manual page not installed"
     ;;
   dlls)
     headers=$("$1" -p "$2" 2>"$work/err") || fail "$1 cannot read $2"
