@@ -23,6 +23,11 @@ clone_into() {
     "$PWD" "$1"
 }
 
+# apt's waits: at most 30 s for a byte, and one retry. As apt waits so for each file, .ci/root
+# also bounds its whole check of a root's suites (90 s).
+# shellcheck disable=SC2034 # used by the scripts that source this file
+apt_patience=(-o Acquire::http::Timeout=30 -o Acquire::Retries=1)
+
 # The Debian archive and security archive that roots are made from, and the proxy that reaches
 # them: this machine's apt's, or RIVER_CI_MIRROR (URL and URL-security), and http_proxy.
 ci_mirrors() {
