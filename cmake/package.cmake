@@ -1,5 +1,4 @@
-# How the program is installed, and the archive CPack makes of the install. RIVER_PACKAGE picks the
-# layout:
+# How the program is installed. RIVER_PACKAGE picks the layout:
 #   (empty)  a plain install under CMAKE_INSTALL_PREFIX: bin/ (CMAKE_INSTALL_BINDIR, games/ in
 #            the Debian package) and share/man/man6/
 #   archive  one folder to unpack and run from: the program, linked statically, the README, the
@@ -46,8 +45,6 @@ add_custom_command(TARGET river-crossing POST_BUILD
   COMMAND "${CMAKE_STRIP}" ${strip_options} "$<TARGET_FILE:river-crossing>" VERBATIM)
 
 string(TOLOWER "${CMAKE_SYSTEM_PROCESSOR}-${CMAKE_SYSTEM_NAME}" system)
-set(CPACK_PACKAGE_FILE_NAME "${PROJECT_NAME}-${PROJECT_VERSION}-${system}")
-set(CPACK_GENERATOR TGZ)
 # The linker's map names every file it linked in: the notices are taken from what it used.
 set(map "${PROJECT_BINARY_DIR}/river-crossing.map")
 target_link_options(river-crossing PRIVATE -static "LINKER:-Map=${map}")
@@ -56,12 +53,6 @@ install(FILES README.md LICENSE DESTINATION .)
 install(CODE "execute_process(COMMAND sh \"${PROJECT_SOURCE_DIR}/packaging/notices\" \"${map}\"
   \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/licenses\" ${PROJECT_VERSION} ${system}
   COMMAND_ERROR_IS_FATAL ANY)")
-if(WIN32)
-  set(CPACK_GENERATOR ZIP)
-else()
+if(NOT WIN32)
   install(FILES "${river_manual}" DESTINATION .)
 endif()
-# CPack writes an archive's entries in the order the file system lists them: repack.cmake makes
-# the archive again from what it holds alone.
-set(CPACK_POST_BUILD_SCRIPTS "${PROJECT_SOURCE_DIR}/cmake/repack.cmake")
-include(CPack)
