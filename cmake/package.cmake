@@ -1,10 +1,7 @@
-# How the program is installed. RIVER_PACKAGE picks the layout:
-#   (empty)  a plain install under CMAKE_INSTALL_PREFIX: bin/ (CMAKE_INSTALL_BINDIR, games/ in
-#            the Debian package) and share/man/man6/
-#   archive  one folder to unpack and run from: the program, linked statically, the README, the
-#            LICENSE, the notices of the other projects' code linked into it (licenses/) and, but
-#            on Windows, the manual page
-# The program is a game, so its manual page is in section 6, as in /usr/games.
+# How the program is installed. RIVER_PACKAGE picks the layout: empty, a plain install (bin/, or
+# CMAKE_INSTALL_BINDIR, and share/man/man6/: a game's page is in section 6); archive, one folder to
+# run from: the program, linked statically, README, LICENSE, the notices of the code linked into it
+# (licenses/) and, but on Windows, the manual page.
 include(GNUInstallDirs)
 
 # The manual page carries the version and the date of the newest release, which CHANGELOG.md, the
@@ -17,13 +14,7 @@ if(NOT river_newest MATCHES "^## ([^ ]+) - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9
     "'## ${PROJECT_VERSION} - YYYY-MM-DD'")
 endif()
 set(RIVER_RELEASE_DATE "${CMAKE_MATCH_2}")
-# The Debian packages take their version from debian/changelog, made from CHANGELOG.md.
-file(STRINGS debian/changelog river_debian LIMIT_COUNT 1)
-if(NOT river_debian MATCHES "^river-crossing \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "debian/changelog is of '${river_debian}': packaging/debian-changelog makes "
-    "it again")
-endif()
-set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md debian/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS CHANGELOG.md)
 configure_file(docs/river-crossing.6.in river-crossing.6 @ONLY)
 set(river_manual "${PROJECT_BINARY_DIR}/river-crossing.6")
 
@@ -35,8 +26,7 @@ elseif(NOT RIVER_PACKAGE STREQUAL "archive")
   message(FATAL_ERROR "RIVER_PACKAGE is '${RIVER_PACKAGE}': archive or empty")
 endif()
 
-# What ships is the program as the build made it, stripped, also of the compiler's notes
-# (.comment).
+# What ships is the program stripped, also of the compiler's notes (.comment).
 set(strip_options --strip-all)
 if(NOT WIN32)
   list(APPEND strip_options --remove-section=.comment)
