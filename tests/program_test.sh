@@ -1,17 +1,12 @@
 #!/bin/sh
-# Runs the program as its users do and checks what it writes and how it exits. PROGRAM... is the
-# program's command: its path, after the emulator that runs it where it is built for another
-# platform.
-#   program_test.sh report EXPECTED PROGRAM...   the report matches EXPECTED byte for byte
-#   program_test.sh full PROGRAM...              standard output on a full device
-#   program_test.sh closed PROGRAM...            standard output closed
-#   program_test.sh installed CMAKE BUILD_DIR EXPECTED PATH PAGE [EMULATOR...]
-#                                                installed into a fresh prefix, the program at
-#                                                PATH in it reports as built and its manual page
-#                                                is at PAGE
-#   program_test.sh dlls OBJDUMP PROGRAM         a Windows program loads no MinGW runtime DLL
-#   program_test.sh manual PAGE                  man renders PAGE without a warning; exits 77,
-#                                                CTest's "skipped", where there is no man
+# Runs the program as its users do and checks what it writes and how it exits. PROGRAM... is its
+# path, after the emulator that runs it where it is built for another platform.
+#   report EXPECTED PROGRAM...   the report matches EXPECTED byte for byte
+#   full PROGRAM... | closed PROGRAM...   standard output on a full device, or closed
+#   installed CMAKE BUILD_DIR EXPECTED PATH PAGE [EMULATOR...]   installed into a fresh prefix,
+#                                the program at PATH reports as built, and its page is at PAGE
+#   dlls OBJDUMP PROGRAM         a Windows program loads no MinGW runtime DLL
+#   manual PAGE                  man renders PAGE without a warning (77, "skipped", without man)
 # LINE_END=crlf in the environment: the program writes the line ends of Windows text streams.
 set -u
 mode=$1
@@ -21,35 +16,26 @@ trap 'rm -rf "$work"' EXIT
 case ${LINE_END:-lf} in
   lf) cr='' ;;
   crlf) cr=$(printf '\r') ;;
-  *)
-    echo "unknown LINE_END: $LINE_END" >&2
-    exit 2
-    ;;
+  *) echo "unknown LINE_END: $LINE_END" >&2 && exit 2 ;;
 esac
 
 fail() {
   echo "FAIL: $*" >&2
-  if [ -s "$work/err" ]; then
-    echo "--- standard error:" >&2
-    cat "$work/err" >&2
-  fi
+  [ ! -s "$work/err" ] || { echo "--- standard error:" && cat "$work/err"; } >&2
   exit 1
 }
 
-# check_report EXPECTED PROGRAM...
+# check_report EXPECTED PROGRAM...: arguments are ignored.
 check_report() {
   expected=$1
   shift
-  # Arguments are ignored.
   "$@" --help extra >"$work/out" 2>"$work/err"
   status=$?
   [ "$status" -eq 0 ] || fail "exit status $status, expected 0"
   [ ! -s "$work/err" ] || fail "standard error is not empty"
   sed "s/\$/$cr/" "$expected" >"$work/expected"
-  cmp "$work/out" "$work/expected" || {
-    diff "$work/expected" "$work/out" >&2
-    fail "report differs"
-  }
+  cmp "$work/out" "$work/expected" ||
+    { diff "$work/expected" "$work/out" >&2; fail "report differs"; }
 }
 
 # A failed write must end in status 1 and one line on standard error naming the reason.
@@ -60,17 +46,9 @@ check_write_error() {
 }
 
 case $mode in
-  report)
-    check_report "$@"
-    ;;
-  full)
-    "$@" >/dev/full 2>"$work/err"
-    check_write_error $? "No space left on device"
-    ;;
-  closed)
-    "$@" >&- 2>"$work/err"
-    check_write_error $? "Bad file descriptor"
-    ;;
+  report) check_report "$@" ;;
+  full) "$@" >/dev/full 2>"$work/err"; check_write_error $? "No space left on device" ;;
+  closed) "$@" >&- 2>"$work/err"; check_write_error $? "Bad file descriptor" ;;
   installed)
     cmake=$1 build=$2 expected=$3 path=$4 page=$5
     shift 5
@@ -82,20 +60,14 @@ case $mode in
     headers=$("$1" -p "$2" 2>"$work/err") || fail "$1 cannot read $2"
     dlls=$(printf '%s\n' "$headers" | sed -n 's/^[[:space:]]*DLL Name: //p')
     [ -n "$dlls" ] || fail "$1 names no DLL that $2 loads"
-    if runtime=$(printf '%s\n' "$dlls" | grep -iE '^(libstdc|libgcc|libwinpthread)'); then
+    ! runtime=$(printf '%s\n' "$dlls" | grep -iE '^(libstdc|libgcc|libwinpthread)') ||
       fail "$2 loads $runtime"
-    fi
     ;;
   manual)
-    command -v man >/dev/null || {
-      echo "SKIPPED: no man command to render $1 (Debian package man-db)"
-      exit 77
-    }
+    command -v man >/dev/null ||
+      { echo "SKIPPED: no man command to render $1 (Debian package man-db)" && exit 77; }
     man --warnings -l "$1" >/dev/null 2>"$work/err" || fail "man cannot render $1"
     [ ! -s "$work/err" ] || fail "man warns about $1"
     ;;
-  *)
-    echo "unknown mode: $mode" >&2
-    exit 2
-    ;;
+  *) echo "unknown mode: $mode" >&2 && exit 2 ;;
 esac
