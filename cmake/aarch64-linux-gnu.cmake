@@ -1,6 +1,5 @@
-# Cross build for 64-bit ARM Linux with Debian's g++-aarch64-linux-gnu. The programs it builds run
-# here under qemu-user, which CTest and test discovery start as the emulator. They are linked
-# statically, so qemu needs no tree of arm64 libraries to load them.
+# Cross build for 64-bit ARM Linux with Debian's g++-aarch64-linux-gnu. Its programs run under
+# qemu-user, the emulator of CTest and test discovery, linked statically so that they load nothing.
 set(CMAKE_SYSTEM_NAME Linux)
 set(CMAKE_SYSTEM_PROCESSOR aarch64)
 

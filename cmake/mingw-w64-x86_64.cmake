@@ -1,6 +1,5 @@
-# Cross build for 64-bit Windows with Debian's MinGW-w64 (the posix threads variant). The programs
-# it builds run here under Wine: CTest and test discovery start them through cmake/wine-run, in a
-# Wine prefix of the build folder's own.
+# Cross build for 64-bit Windows with Debian's MinGW-w64 (posix threads). Its programs run under
+# Wine, through cmake/wine-run, in a Wine prefix of the build folder's own.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 

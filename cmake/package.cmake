@@ -4,8 +4,7 @@
 # (licenses/) and, but on Windows, the manual page.
 include(GNUInstallDirs)
 
-# The manual page carries the version and the date of the newest release, which CHANGELOG.md, the
-# one place a release is dated, names first.
+# The manual page carries the version and date of the newest release, the first of CHANGELOG.md.
 file(STRINGS CHANGELOG.md river_releases REGEX "^## ")
 list(GET river_releases 0 river_newest)
 if(NOT river_newest MATCHES "^## ([^ ]+) - ([0-9][0-9][0-9][0-9]-[0-9][0-9]-[0-9][0-9])$"

@@ -1,12 +1,9 @@
 #!/bin/sh
 # Runs the program as its users do and checks what it writes and how it exits. PROGRAM... is its
 # path, after the emulator that runs it where it is built for another platform.
-#   report EXPECTED PROGRAM...   the report matches EXPECTED byte for byte
-#   full PROGRAM... | closed PROGRAM...   standard output on a full device, or closed
-#   installed CMAKE BUILD_DIR EXPECTED PATH PAGE [EMULATOR...]   installed into a fresh prefix,
-#                                the program at PATH reports as built, and its page is at PAGE
-#   dlls OBJDUMP PROGRAM         a Windows program loads no MinGW runtime DLL
-#   manual PAGE                  man renders PAGE without a warning (77, "skipped", without man)
+# Modes: report EXPECTED PROGRAM... (byte for byte); full|closed PROGRAM... (standard output on a
+# full device, or closed); installed CMAKE BUILD_DIR EXPECTED PATH PAGE [EMULATOR...] (into a fresh
+# prefix); dlls OBJDUMP PROGRAM (no MinGW runtime DLL); manual PAGE (77, "skipped", without man).
 # LINE_END=crlf in the environment: the program writes the line ends of Windows text streams.
 set -u
 mode=$1
